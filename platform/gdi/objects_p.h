@@ -7,7 +7,10 @@
 // bottom-up (a DIB section made with a positive height): memory row 0 is then the
 // picture's bottom row. Code that touches pixels goes through Row(y), which takes the
 // picture's row, and QPainter drawing goes through BeginPainting, which flips the
-// painter for bottom-up surfaces; nothing else needs to know.
+// painter for bottom-up surfaces; nothing else needs to know. A surface over a DIB
+// section's memory must stay the only user of that memory: never keep a copy of
+// `image` (QImage copies share data, and writing through a shared image detaches it
+// from the DIB's memory).
 //
 // Threads: the handle tables are safe to share. One device context, and what is
 // selected into it, is used by one thread at a time, as on any GDI.
@@ -51,7 +54,10 @@ class PixelSurface {
         image.constScanLine(bottomUp ? image.height() - 1 - y : y));
   }
 
-  // Starts a painter on the surface in picture coordinates.
+  // Starts a painter on the surface in picture coordinates. On a bottom-up surface
+  // the painter is mirrored, which is exact for fills, images and glyphs (they sample
+  // pixel centres) but moves aliased pen lines up by one row (QPainter puts them below
+  // their coordinate in device space): draw thin lines there as filled rectangles.
   void BeginPainting(QPainter& painter);
 
   // Tells the owner (a window) that the area changed, so that it can be shown.
@@ -139,6 +145,11 @@ HandleTable<PenObject>& Pens();
 HandleTable<BrushObject>& Brushes();
 HandleTable<FontObject>& Fonts();
 HandleTable<RegionObject>& Regions();
+
+// The stock objects of GetStockObject (0 for an index without one), and the 1x1
+// bitmap every new memory DC starts with. Made once, never deleted.
+HGDIOBJ StockObject(int index);
+HBITMAP StockBitmap();
 
 // A device context made on a window's (or the screen's) pixels, with the stock pen,
 // brush and font selected. For the window layer's GetDC and BeginPaint.

@@ -6,7 +6,8 @@
 namespace platform {
 
 // Styles PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL and
-// PS_INSIDEFRAME; width 0 draws one pixel wide. Unknown styles fail with 0.
+// PS_INSIDEFRAME; width 0 draws one pixel wide. Unknown styles, negative widths and
+// widths over 1024 fail with 0. Dashed styles wider than one pixel draw solid.
 HPEN CreatePen(int style, int width, COLORREF colour);
 HPEN CreatePenIndirect(const LOGPEN* logPen);
 

@@ -1,5 +1,9 @@
 #pragma once
-// Regions: sets of device pixels.
+// Regions: sets of device pixels, with the pixel rules of the shape calls (an
+// elliptic region holds exactly the pixels Ellipse fills). Coordinates stay within
+// +-2^27: creating or offsetting a region beyond that fails. Elliptic and round
+// rectangle regions may be up to 2^20 rows tall, polygon regions (and PathToRegion)
+// up to 2^26 pixels in their bounding box.
 
 #include "platform/gdi/types.h"
 
