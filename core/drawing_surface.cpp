@@ -93,6 +93,13 @@ bool DrawingSurface::CreateFrom(const CreateSteps& steps) {
     platform::GdipDeleteGraphics(graphics);
     SetNative(0);
   }
+  // The freed handles must not outlive the objects: should this create stop early, a
+  // later Release would otherwise free them again, and by then the handle table may
+  // have issued the same values to someone else's objects.
+  windowDc = 0;
+  memoryDc = 0;
+  bitmap = 0;
+  previousBitmap = 0;
   holdsDeviceObjects = true;
 
   if (steps.target == CreateSteps::Target::DeviceContext) {

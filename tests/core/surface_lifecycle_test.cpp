@@ -188,6 +188,31 @@ TEST_F(SurfaceLifecycle, CreatingAgainFreesWhatTheEarlierCreateMade) {
   EXPECT_NE(surface.GetGraphics(), 0u);
 }
 
+// A create that fails after freeing the earlier device objects must not keep their
+// handles: once the handle table hands the same value to a new device context, a
+// Release would delete that stranger.
+TEST_F(SurfaceLifecycle, AFailedCreateAgainForgetsTheFreedHandles) {
+  const platform::HDC freedMemoryDc = surface.GetMemoryDc();
+  EXPECT_FALSE(surface.CreateFromDc(0));
+  EXPECT_EQ(surface.GetMemoryDc(), 0u);
+  EXPECT_EQ(surface.GetWindowDc(), 0u);
+
+  platform::HDC reused = 0;
+  for (int attempt = 0; attempt < (1 << 22) && reused == 0; ++attempt) {
+    const platform::HDC made = platform::CreateCompatibleDC(0);
+    ASSERT_NE(made, 0u);
+    if (made == freedMemoryDc) {
+      reused = made;
+    } else {
+      platform::DeleteDC(made);
+    }
+  }
+  ASSERT_EQ(reused, freedMemoryDc);
+  surface.Release();
+  EXPECT_EQ(GetObjectType(reused), platform::OBJ_MEMDC);
+  platform::DeleteDC(reused);
+}
+
 TEST_F(SurfaceLifecycle, MovingHandsTheBackBufferOver) {
   const platform::HDC memoryDc = surface.GetMemoryDc();
   const platform::GpGraphics graphics = surface.GetGraphics();
