@@ -17,10 +17,13 @@ bool IsButtonPress(UINT message) {
   return message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN;
 }
 
-LPARAM PackPoint(QPoint point) {
-  constexpr int kLow = std::numeric_limits<std::int16_t>::min();
-  constexpr int kHigh = std::numeric_limits<std::int16_t>::max();
-  return MAKELPARAM(std::clamp(point.x(), kLow, kHigh), std::clamp(point.y(), kLow, kHigh));
+// Mouse coordinates travel as signed 16-bit values; farther points are held to that
+// range.
+LPARAM PackPoint(std::int64_t x, std::int64_t y) {
+  constexpr std::int64_t kLow = std::numeric_limits<std::int16_t>::min();
+  constexpr std::int64_t kHigh = std::numeric_limits<std::int16_t>::max();
+  return MAKELPARAM(static_cast<int>(std::clamp(x, kLow, kHigh)),
+                    static_cast<int>(std::clamp(y, kLow, kHigh)));
 }
 
 }  // namespace
@@ -34,8 +37,12 @@ bool DeliverMouseInput(HWND window, UINT message, WPARAM keys, int x, int y) {
     if (IsButtonPress(message)) {
       ReleaseCapture();
     } else if (const std::shared_ptr<WindowObject> capturing = FindWindowObject(capture)) {
-      const QPoint translated = point + ScreenOrigin(*object) - ScreenOrigin(*capturing);
-      SendMessageA(capture, message, keys, PackPoint(translated));
+      // In 64 bits: the two origins may lie at opposite ends of the int range.
+      const QPoint from = ScreenOrigin(*object);
+      const QPoint to = ScreenOrigin(*capturing);
+      const std::int64_t translatedX = std::int64_t{x} + from.x() - to.x();
+      const std::int64_t translatedY = std::int64_t{y} + from.y() - to.y();
+      SendMessageA(capture, message, keys, PackPoint(translatedX, translatedY));
       return true;
     }
   }
@@ -44,7 +51,7 @@ bool DeliverMouseInput(HWND window, UINT message, WPARAM keys, int x, int y) {
                        (!object->region || object->region->contains(point));
     if (!shown) return false;
   }
-  SendMessageA(window, message, keys, PackPoint(point));
+  SendMessageA(window, message, keys, PackPoint(x, y));
   return true;
 }
 

@@ -46,14 +46,18 @@ std::shared_ptr<WindowObject> FindWindowObject(HWND window) {
 }
 
 QPoint ScreenOrigin(const WindowObject& window) {
-  QPoint origin = window.position;
+  // Positions are the callers' own values: the sum is taken in 64 bits and held to the
+  // int range at each step, never wrapping.
+  std::int64_t x = window.position.x();
+  std::int64_t y = window.position.y();
   for (HWND parent = window.parent; parent != 0;) {
     const std::shared_ptr<WindowObject> object = Windows().Find(parent);
     if (!object) break;
-    origin += object->position;
+    x = ClampToInt(x + object->position.x());
+    y = ClampToInt(y + object->position.y());
     parent = object->parent;
   }
-  return origin;
+  return QPoint(static_cast<int>(x), static_cast<int>(y));
 }
 
 bool SetWindowHost(HWND window, WindowHost* host) {
@@ -141,8 +145,9 @@ BOOL GetWindowRect(HWND window, RECT* rect) {
   const std::shared_ptr<user::WindowObject> object = user::FindWindowObject(window);
   if (!object || rect == nullptr) return FALSE;
   const QPoint origin = user::ScreenOrigin(*object);
-  *rect = RECT{origin.x(), origin.y(), origin.x() + object->pixels->Width(),
-               origin.y() + object->pixels->Height()};
+  *rect = RECT{origin.x(), origin.y(),
+               user::ClampToInt(std::int64_t{origin.x()} + object->pixels->Width()),
+               user::ClampToInt(std::int64_t{origin.y()} + object->pixels->Height())};
   return TRUE;
 }
 

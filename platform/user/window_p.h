@@ -10,6 +10,9 @@
 #include <QPoint>
 #include <QRect>
 #include <QRegion>
+#include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -91,7 +94,14 @@ std::shared_ptr<gdi::PixelSurface> ScreenPixels();
 // still found, so that its procedure can handle WM_DESTROY.
 std::shared_ptr<WindowObject> FindWindowObject(HWND window);
 
-// The top-left corner of the window's client area on the screen.
+// A coordinate computed in 64 bits, held to the int range.
+inline int ClampToInt(std::int64_t value) {
+  return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                   std::numeric_limits<int>::max()));
+}
+
+// The top-left corner of the window's client area on the screen, held to the int range
+// where the positions of the window and its parents add up beyond it.
 QPoint ScreenOrigin(const WindowObject& window);
 
 // What a device context of the window may touch: the window region, narrowed for a

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/gdi/region.h"
 #include "platform/user/input.h"
 #include "platform/user/window_region.h"
@@ -83,6 +85,20 @@ TEST_F(Capture, ThePointMustLieInsideTheWindowUnlessItHoldsTheCapture) {
   ASSERT_EQ(Log().size(), 1u);
   EXPECT_EQ(GET_X_LPARAM(Log()[0].lParam), -32768);
   EXPECT_FALSE(user::DeliverMouseInput(0, WM_MOUSEMOVE, 0, 1, 1));
+}
+
+// Windows at opposite ends of the coordinate range: the point handed to the capturing
+// window lies far to its left and is held at the 16-bit limit, not wrapped round.
+TEST_F(Capture, TranslationBetweenFarApartWindowsDoesNotWrap) {
+  const HWND capturing = Make(10, 10, std::numeric_limits<int>::max() - 50, 0);
+  const HWND other = Make(10, 10, std::numeric_limits<int>::min(), 0);
+  SetCapture(capturing);
+  Log().clear();
+  EXPECT_TRUE(user::DeliverMouseInput(other, WM_MOUSEMOVE, 0, 0, 3));
+  ASSERT_EQ(Log().size(), 1u);
+  EXPECT_EQ(Log()[0].window, capturing);
+  EXPECT_EQ(GET_X_LPARAM(Log()[0].lParam), -32768);
+  EXPECT_EQ(GET_Y_LPARAM(Log()[0].lParam), 3);
 }
 
 }  // namespace

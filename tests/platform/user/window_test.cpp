@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/gdi/dc.h"
 #include "platform/gdi/shapes.h"
 #include "platform/kernel/last_error.h"
@@ -48,6 +50,20 @@ TEST_F(Windows, ChildRectangleIsOnTheScreenAndDiesWithItsParent) {
   EXPECT_EQ(Log()[1].window, child);
   EXPECT_EQ(Log()[1].message, WM_DESTROY);
   EXPECT_FALSE(DestroyWindow(parent));
+}
+
+// Positions are the caller's: edges and screen origins beyond the int range are held at
+// its ends instead of wrapping round to the other side.
+TEST_F(Windows, RectanglesAtTheEndsOfTheCoordinateRangeDoNotWrap) {
+  constexpr int kMax = std::numeric_limits<int>::max();
+  constexpr int kMin = std::numeric_limits<int>::min();
+  const HWND parent = Make(200, 100, kMax - 50, kMin);
+  const HWND child = Make(20, 10, 100, -5, parent);
+  RECT rect{};
+  ASSERT_TRUE(GetWindowRect(parent, &rect));
+  EXPECT_TRUE(SameRect(rect, RECT{kMax - 50, kMin, kMax, kMin + 100}));
+  ASSERT_TRUE(GetWindowRect(child, &rect));
+  EXPECT_TRUE(SameRect(rect, RECT{kMax, kMin, kMax, kMin + 10}));
 }
 
 LRESULT RefuseCreation(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
