@@ -7,7 +7,6 @@
 #include <cstring>
 #include <memory>
 #include <optional>
-#include <utility>
 
 #include "platform/gdi/blit/dib_formats_p.h"
 #include "platform/gdi/objects_p.h"
@@ -19,16 +18,17 @@ using gdi::DibFormat;
 using gdi::DibLayout;
 using gdi::PixelSurface;
 
-// The bitmap's pixels, when the DC is valid and the bitmap is free or selected into
-// that DC, and its depth is one the calls convert.
-std::shared_ptr<PixelSurface> BitmapPixels(HDC dc, HBITMAP bitmap, const gdi::BitmapObject** object) {
+// The bitmap, when the DC is valid and the bitmap is free or selected into that DC,
+// and its pixels have a depth the calls convert. The caller holds the object for the
+// whole call: it owns a DIB section's memory, which must outlive the copying even if
+// another thread deletes the handle meanwhile.
+std::shared_ptr<const gdi::BitmapObject> UsableBitmap(HDC dc, HBITMAP bitmap) {
   const auto context = gdi::DeviceContexts().Find(dc);
   const auto found = gdi::Bitmaps().Find(bitmap);
   if (!context || !found || !found->surface || !found->surface->Valid()) return nullptr;
   if (found->selectedInto != 0 && found->selectedInto != dc) return nullptr;
   if (!gdi::FindDibFormat(static_cast<WORD>(found->bitsPerPixel))) return nullptr;
-  *object = found.get();
-  return found->surface;
+  return found;
 }
 
 // The rows a request names: DIB scan lines start .. start + lines - 1, and where each
@@ -81,9 +81,9 @@ void DescribeBitmap(const PixelSurface& pixels, int bitsPerPixel, BITMAPINFOHEAD
 
 int GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAPINFO* info,
               UINT usage) {
-  const gdi::BitmapObject* object = nullptr;
-  const auto pixels = BitmapPixels(dc, bitmap, &object);
-  if (!pixels || !HeaderUsable(info, usage)) return 0;
+  const auto object = UsableBitmap(dc, bitmap);
+  if (!object || !HeaderUsable(info, usage)) return 0;
+  const PixelSurface* pixels = object->surface.get();
   BITMAPINFOHEADER& header = info->bmiHeader;
   if (bits == nullptr && header.biBitCount == 0) {
     DescribeBitmap(*pixels, object->bitsPerPixel, header);
@@ -101,7 +101,7 @@ int GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAP
     std::memset(out, 0, request->layout.stride);
     const std::int64_t row = request->PictureRow(i);
     if (row < 0 || row >= pixels->Height()) continue;
-    request->format->read(std::as_const(*pixels).Row(static_cast<int>(row)), out, columns);
+    request->format->read(pixels->Row(static_cast<int>(row)), out, columns);
     ++copied;
   }
   return copied;
@@ -109,9 +109,9 @@ int GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAP
 
 int SetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, const void* bits,
               const BITMAPINFO* info, UINT usage) {
-  const gdi::BitmapObject* object = nullptr;
-  const auto pixels = BitmapPixels(dc, bitmap, &object);
-  if (!pixels || bits == nullptr || !HeaderUsable(info, usage)) return 0;
+  const auto object = UsableBitmap(dc, bitmap);
+  if (!object || bits == nullptr || !HeaderUsable(info, usage)) return 0;
+  PixelSurface* pixels = object->surface.get();
   const auto request = ReadRequest(info->bmiHeader, start, lines);
   if (!request) return 0;
 

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
 #include <cstring>
+#include <thread>
 #include <vector>
 
 #include "platform/gdi/bitmap.h"
@@ -136,6 +138,31 @@ TEST(SetDIBits, WritesTheBitmapWhileSelectedIntoItsOwnDcAndReportsTheChange) {
   EXPECT_EQ(surface.At(1, 0), 0x040506u);
   EXPECT_EQ(changed, QRect(0, 0, 2, 1));
   surface.Pixels().onChanged = nullptr;
+}
+
+TEST(GetDIBits, ASectionDeletedByAnotherThreadMidCopyIsNotReadAfterItIsFreed) {
+  // A DIB section's pixels belong to its bitmap object: a copy under way must keep
+  // them alive when another thread deletes the handle.
+  const HDC dc = CreateCompatibleDC(0);
+  constexpr int kSide = 512;
+  const BITMAPINFO info = Request(kSide, -kSide, 32);
+  std::vector<std::uint8_t> rows(static_cast<std::size_t>(kSide) * kSide * 4);
+  for (int round = 0; round < 30; ++round) {
+    const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, nullptr, nullptr, 0);
+    ASSERT_NE(bitmap, 0u);
+    std::atomic<bool> started = false;
+    std::thread reader([&] {
+      BITMAPINFO request = info;
+      while (GetDIBits(dc, bitmap, 0, kSide, rows.data(), &request, DIB_RGB_COLORS) == kSide) {
+        started = true;
+      }
+      started = true;
+    });
+    while (!started) std::this_thread::yield();
+    EXPECT_TRUE(DeleteObject(bitmap));
+    reader.join();
+  }
+  DeleteDC(dc);
 }
 
 TEST(GetDIBits, RefusesWhatItCannotServe) {
