@@ -38,7 +38,8 @@ Status GdipGetDC(GpGraphics graphics, HDC* dc) {
   if (!object || dc == nullptr) return InvalidParameter;
   if (object->dcHandedOut) return ObjectBusy;
   if (!gdi::DeviceContexts().Find(object->dc)) return InvalidParameter;
-  object->dcHandedOut = true;
+  bool free = false;
+  if (!object->dcHandedOut.compare_exchange_strong(free, true)) return ObjectBusy;
   *dc = object->dc;
   return Ok;
 }
@@ -46,9 +47,9 @@ Status GdipGetDC(GpGraphics graphics, HDC* dc) {
 Status GdipReleaseDC(GpGraphics graphics, HDC dc) {
   if (!GdiplusIsRunning()) return GdiplusNotInitialized;
   const auto object = gdiplus::Graphics().Find(graphics);
-  if (!object || !object->dcHandedOut || object->dc != dc) return InvalidParameter;
-  object->dcHandedOut = false;
-  return Ok;
+  if (!object || object->dc != dc) return InvalidParameter;
+  bool handedOut = true;
+  return object->dcHandedOut.compare_exchange_strong(handedOut, false) ? Ok : InvalidParameter;
 }
 
 }  // namespace platform

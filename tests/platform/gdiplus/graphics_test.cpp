@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+#include <vector>
+
 #include "platform/gdi/dc.h"
 #include "platform/gdiplus/startup.h"
 
@@ -63,6 +67,30 @@ TEST_F(GraphicsFixture, DcDeletedUnderTheGraphicsIsNotHandedOut) {
   DeleteDC(doomed);
   HDC dc = 0;
   EXPECT_EQ(GdipGetDC(graphics, &dc), InvalidParameter);
+  EXPECT_EQ(GdipDeleteGraphics(graphics), Ok);
+}
+
+TEST_F(GraphicsFixture, ThreadsRacingForTheDcGetItOnceInTotal) {
+  GpGraphics graphics = 0;
+  ASSERT_EQ(GdipCreateFromHDC(dc_, &graphics), Ok);
+  constexpr int kThreads = 4;
+  constexpr int kRounds = 300;
+  for (int round = 0; round < kRounds; ++round) {
+    std::atomic<int> waiting = kThreads;
+    std::atomic<int> granted = 0;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t) {
+      threads.emplace_back([&] {
+        waiting.fetch_sub(1);
+        while (waiting.load() > 0) std::this_thread::yield();
+        HDC dc = 0;
+        if (GdipGetDC(graphics, &dc) == Ok) granted.fetch_add(1);
+      });
+    }
+    for (std::thread& thread : threads) thread.join();
+    ASSERT_EQ(granted.load(), 1) << "round " << round;
+    ASSERT_EQ(GdipReleaseDC(graphics, dc_), Ok);
+  }
   EXPECT_EQ(GdipDeleteGraphics(graphics), Ok);
 }
 
