@@ -210,6 +210,31 @@ TEST(RegionPainting, FrameOfAnEllipseFollowsItsEdge) {
   DeleteObject(region);
 }
 
+TEST(RegionPainting, WideFramesHoldThePixelsNearTheEdgeAlongEachAxis) {
+  // A pixel of the region is framed when a pixel up to `width` columns left or right
+  // of it, or up to `height` rows above or below it, lies outside the region.
+  struct Case {
+    int width, height;
+  };
+  for (const Case c : {Case{1, 1}, Case{2, 5}, Case{4, 1}, Case{7, 3}, Case{13, 13}}) {
+    TestCanvas canvas(40, 30);
+    const HRGN region = CreateEllipticRgn(2, 1, 38, 29);
+    ASSERT_EQ(FrameRgn(canvas.Dc(), region, GetStockObject(BLACK_BRUSH), c.width, c.height), TRUE);
+    const auto inside = [&](int x, int y) { return PtInRegion(region, x, y) != FALSE; };
+    for (int y = 0; y < 30; ++y) {
+      for (int x = 0; x < 40; ++x) {
+        bool framed = false;
+        for (int s = 1; s <= c.width; ++s) framed |= !inside(x - s, y) || !inside(x + s, y);
+        for (int s = 1; s <= c.height; ++s) framed |= !inside(x, y - s) || !inside(x, y + s);
+        const bool expected = inside(x, y) && framed;
+        ASSERT_EQ(GetPixel(canvas.Dc(), x, y), expected ? 0u : RGB(255, 255, 255))
+            << "frame " << c.width << " x " << c.height << " at (" << x << ", " << y << ")";
+      }
+    }
+    DeleteObject(region);
+  }
+}
+
 TEST(ClipRegions, SelectClipRgnCopiesTheRegion) {
   TestCanvas canvas(8, 8);
   const HRGN clip = CreateRectRgn(2, 2, 6, 6);
